@@ -1,0 +1,88 @@
+#include "common/file_dialog.h"
+
+#include <algorithm>
+
+#include "common/charset.h"
+#include "common/file_system.h"
+
+namespace kestrum {
+
+std::vector<std::string> splitFilter(const std::string& filter) {
+    std::vector<std::string> pieces;
+    std::string piece;
+    for (std::size_t i = 0; i < filter.size(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(filter[i]);
+        if (byte >= 0x81 && byte <= 0xFE && i + 1 < filter.size()) {
+            // A double-byte character: its trail byte may look like "|".
+            piece += filter[i];
+            piece += filter[++i];
+        } else if (byte == '|') {
+            pieces.push_back(std::move(piece));
+            piece.clear();
+        } else {
+            piece += filter[i];
+        }
+    }
+    if (!piece.empty())
+        pieces.push_back(std::move(piece));
+    return pieces;
+}
+
+bool pathFitsRequest(const FileDialogRequest& request, const std::string& path) {
+    return static_cast<int>(path.size()) < request.maxFile;
+}
+
+FileDialogRequest FileDialog::saveRequest(const SaveFileOptions& options,
+                                          const std::string& currentDirectory) {
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Save;
+    request.owner = options.owner;
+    request.title = options.title.value_or(gbk("保存文件"));
+    request.filterPieces =
+        splitFilter(options.filter.value_or(gbk("TXT文档(*.txt)|*.txt|所有文件(*.*)|*.*")));
+    const int index = options.filterIndex.value_or(1);
+    request.filterIndex = index == 0 ? 1 : index;
+    // The name shares the 512-byte path buffer with its terminating NUL.
+    request.defaultFileName = options.defaultFileName.value_or("");
+    if (request.defaultFileName.size() > kDialogPathBuffer - 1)
+        request.defaultFileName.resize(kDialogPathBuffer - 1);
+    request.maxFile = kDialogPathBuffer - static_cast<int>(request.defaultFileName.size());
+    request.initialDirectory = options.initialDirectory.value_or(currentDirectory);
+    request.emptyDefaultExtension = true;
+    return request;
+}
+
+FileDialogRequest FileDialog::openRequest(const OpenFileOptions& options,
+                                          const std::string& currentDirectory) {
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Open;
+    request.owner = options.owner;
+    request.title = options.title.value_or(gbk("打开文件"));
+    request.filterPieces = splitFilter(options.filter.value_or(gbk("所有文件(*.*)|*.*")));
+    request.filterIndex = 1;
+    request.maxFile = kDialogPathBuffer;
+    request.initialDirectory = options.initialDirectory.value_or(currentDirectory);
+    return request;
+}
+
+std::string FileDialog::run(const FileDialogRequest& request, bool keepDirectory,
+                            const std::string& remembered) {
+    std::string path = services_.runFileDialog(request);
+    if (!keepDirectory)
+        files_.setCurrentDirectory(remembered);
+    if (!pathFitsRequest(request, path))
+        return {};
+    return path;
+}
+
+std::string FileDialog::save(const SaveFileOptions& options) {
+    const std::string remembered = files_.currentDirectory();
+    return run(saveRequest(options, remembered), options.keepDirectory.value_or(false), remembered);
+}
+
+std::string FileDialog::open(const OpenFileOptions& options) {
+    const std::string remembered = files_.currentDirectory();
+    return run(openRequest(options, remembered), options.keepDirectory.value_or(false), remembered);
+}
+
+}  // namespace kestrum
