@@ -31,9 +31,11 @@ std::string formatGeneral(double value, int precision) {
     return text;
 }
 
-// Six significant digits, half away from zero: the magnitude is scaled to a whole number
-// between 100000 and 999999 and its fraction compared with 0.5.
-double roundToSixDigits(double value) {
+}  // namespace
+
+// The magnitude is scaled to a whole number between 100000 and 999999 and its fraction
+// compared with 0.5.
+double roundToSixSignificantDigits(double value) {
     if (value == 0 || !std::isfinite(value))
         return value;
     const double magnitude = std::fabs(value);
@@ -55,6 +57,8 @@ double roundToSixDigits(double value) {
                                       : rounded / std::pow(10.0, 5 - exponent);
     return value < 0 ? -back : back;
 }
+
+namespace {
 
 // Full-width ASCII forms as ASCII and the ideographic space as a blank; other characters kept.
 std::string normaliseDigits(std::string_view text) {
@@ -126,7 +130,7 @@ std::string int64ToText(std::int64_t value) {
 }
 
 std::string singleToText(float value) {
-    return formatGeneral(roundToSixDigits(value), 6);
+    return formatGeneral(roundToSixSignificantDigits(value), 6);
 }
 
 std::string doubleToText(double value) {

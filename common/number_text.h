@@ -14,6 +14,8 @@ std::string int64ToText(std::int64_t value);
 // Rounded to six significant digits half away from zero, then "%.6g" (12.34f gives "12.34").
 std::string singleToText(float value);
 std::string doubleToText(double value);  // "%.13g"
+// The rounding behind singleToText: six significant digits, half away from zero.
+double roundToSixSignificantDigits(double value);
 // Exponents in these texts carry a sign and at least three digits: 1.23457e+006.
 
 // Full-width ASCII forms (A3 A1..A3 FE) read as their ASCII characters and the ideographic
