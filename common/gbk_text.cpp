@@ -35,8 +35,12 @@ std::size_t findFrom(std::string_view text, std::string_view needle, std::size_t
                      LetterCase letterCase) {
     if (needle.empty())
         return std::string_view::npos;
+    // The first byte is checked before the whole needle is compared: most positions fail there.
+    const bool fold = letterCase == LetterCase::Ignore;
+    const char first = fold ? foldAscii(needle[0]) : needle[0];
     for (std::size_t i = from; i < text.size(); i += characterLength(text, i)) {
-        if (matchesAt(text, i, needle, letterCase))
+        const char c = fold ? foldAscii(text[i]) : text[i];
+        if (c == first && matchesAt(text, i, needle, letterCase))
             return i;
     }
     return std::string_view::npos;

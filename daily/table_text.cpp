@@ -43,8 +43,20 @@ bool splitTableLines(std::string_view tableText, std::vector<std::string>& dataL
 }
 
 std::vector<std::string> splitLineFields(std::string_view line) {
-    std::vector<std::string> fields = splitText(line, " ");
-    removeEmptyItems(fields);
+    // Splitting at every space and removing the empty pieces, in one pass: padded columns
+    // would otherwise make a piece of every space.
+    std::vector<std::string> fields;
+    fields.reserve(16);  // the exported tables have about a dozen columns
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < line.size(); i += characterLength(line, i)) {
+        if (line[i] == ' ') {
+            if (i > start)
+                fields.emplace_back(line.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    if (start < line.size())
+        fields.emplace_back(line.substr(start));
     return fields;
 }
 
