@@ -1,31 +1,13 @@
 #include "common/file_dialog.h"
 
-#include <algorithm>
-
 #include "common/charset.h"
 #include "common/file_system.h"
+#include "common/gbk_text.h"
 
 namespace kestrum {
 
 std::vector<std::string> splitFilter(const std::string& filter) {
-    std::vector<std::string> pieces;
-    std::string piece;
-    for (std::size_t i = 0; i < filter.size(); ++i) {
-        const unsigned char byte = static_cast<unsigned char>(filter[i]);
-        if (byte >= 0x81 && byte <= 0xFE && i + 1 < filter.size()) {
-            // A double-byte character: its trail byte may look like "|".
-            piece += filter[i];
-            piece += filter[++i];
-        } else if (byte == '|') {
-            pieces.push_back(std::move(piece));
-            piece.clear();
-        } else {
-            piece += filter[i];
-        }
-    }
-    if (!piece.empty())
-        pieces.push_back(std::move(piece));
-    return pieces;
+    return splitText(filter, "|");
 }
 
 bool pathFitsRequest(const FileDialogRequest& request, const std::string& path) {

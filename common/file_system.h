@@ -20,6 +20,7 @@ class FileSystem {
     virtual std::string currentDirectory() = 0;
     virtual bool setCurrentDirectory(const std::string& path) = 0;
 
+    virtual bool fileExists(const std::string& path) = 0;
     // Whole file; nothing when it is missing or cannot be read.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     // Creates the file or empties it, then writes the bytes. False when any of that fails.

@@ -39,6 +39,11 @@ bool PosixFileSystem::setCurrentDirectory(const std::string& path) {
     return !error;
 }
 
+bool PosixFileSystem::fileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(gbkToUtf8(path), error);
+}
+
 std::optional<std::string> PosixFileSystem::readFile(const std::string& path) {
     FileHandle file(std::fopen(gbkToUtf8(path).c_str(), "rb"));
     if (!file)

@@ -11,6 +11,7 @@ class PosixFileSystem : public FileSystem {
     std::string programFolder() override;
     std::string currentDirectory() override;
     bool setCurrentDirectory(const std::string& path) override;
+    bool fileExists(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFile(const std::string& path, const std::string& bytes) override;
 };

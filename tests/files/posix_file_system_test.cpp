@@ -53,6 +53,8 @@ TEST_F(PosixFileSystemTest, WritesAndReadsWholeFilesUnderGbkNames) {
     ASSERT_TRUE(files_.writeFile(path, "short"));
     EXPECT_EQ(files_.readFile(path), "short") << "an existing file is emptied first";
 
+    EXPECT_TRUE(files_.fileExists(path));
+    EXPECT_FALSE(files_.fileExists(path + ".missing"));
     EXPECT_EQ(files_.readFile(path + ".missing"), std::nullopt);
     EXPECT_FALSE(files_.writeFile((folder_ / "no" / "such.txt").string(), "x"));
     EXPECT_FALSE(files_.writeFile(folder_.string(), "x")) << "a folder is not a file";

@@ -26,9 +26,11 @@ class MemoryFileSystem : public FileSystem {
         currentDirectory_ = path;
         return true;
     }
+    std::set<std::string> unreadablePaths;
+    bool fileExists(const std::string& path) override { return files.count(path) > 0; }
     std::optional<std::string> readFile(const std::string& path) override {
         auto it = files.find(path);
-        if (it == files.end())
+        if (it == files.end() || unreadablePaths.count(path))
             return std::nullopt;
         return it->second;
     }

@@ -1,0 +1,39 @@
+// The main window of kestrum_ri: the program-wide state it owns, its definition, and its
+// created and will-be-destroyed handlers. Each feature's handlers live in a file of their own
+// and are bound in main_window_definition.cpp.
+#pragma once
+
+#include <string>
+
+#include "common/form/window_definition.h"
+#include "common/skin/window_skin.h"
+
+namespace kestrum {
+
+class FileSystem;
+class Services;
+
+namespace daily {
+
+// Alive from program start to releaseProgramState; created empty.
+struct DailyProgram {
+    DailyProgram(Services& services, FileSystem& files);
+
+    Services& services;
+    FileSystem& files;
+    // The three imported tables, GBK, empty until imported.
+    std::string fundFlowText;
+    std::string periodStatsText;
+    std::string profitForecastText;
+    WindowSkin skin;  // skinNumber and the skin counter
+};
+
+WindowDefinition mainWindow(DailyProgram& program);
+
+void onMainWindowCreated(DailyProgram& program, Form& form);
+void onMainWindowDestroying(DailyProgram& program, Form& form);
+// "☆": the next colour skin, painted at once.
+void onSkinLabelPressed(DailyProgram& program, Form& form);
+
+}  // namespace daily
+}  // namespace kestrum
