@@ -7,6 +7,8 @@
 
 #include "common/form/window_definition.h"
 #include "common/skin/window_skin.h"
+#include "daily/computation_worker.h"
+#include "daily/daily_record.h"
 
 namespace kestrum {
 
@@ -26,6 +28,11 @@ struct DailyProgram {
     std::string periodStatsText;
     std::string profitForecastText;
     WindowSkin skin;  // skinNumber and the skin counter
+    // Rebuilt by every computation, handed over on the user-interface thread.
+    DailyRecordTable fundFlowRecords;
+    DailyRecordTable resultRecords;  // also reordered by the sorting headings
+    // Last member: destroyed first, so no hand-over can reach the state above.
+    ComputationWorker worker;
 };
 
 WindowDefinition mainWindow(DailyProgram& program);

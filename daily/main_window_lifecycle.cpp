@@ -30,6 +30,7 @@ void onMainWindowCreated(DailyProgram& program, Form& form) {
 
 void onMainWindowDestroying(DailyProgram& program, Form&) {
     program.skin.save(program.files);
+    program.worker.close();  // a running computation ends before the window and state go
 }
 
 void onSkinLabelPressed(DailyProgram& program, Form& form) {
