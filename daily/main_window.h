@@ -27,7 +27,8 @@ struct DailyProgram {
     std::string fundFlowText;
     std::string periodStatsText;
     std::string profitForecastText;
-    WindowSkin skin;  // skinNumber and the skin counter
+    WindowSkin skin;       // skinNumber and the skin counter
+    bool musicOn = false;  // the music label last started the main song
     // Rebuilt by every computation, handed over on the user-interface thread.
     DailyRecordTable fundFlowRecords;
     DailyRecordTable resultRecords;  // also reordered by the sorting headings

@@ -1,6 +1,9 @@
 // The controls of kestrum_ri's main window in the order the window defines them, positions
 // relative to their parent.
+#include "common/about/about_window.h"
+#include "common/about/music_label.h"
 #include "common/charset.h"
+#include "common/export/list_exporter.h"
 #include "common/form/radio_choice.h"
 #include "daily/computation_handlers.h"
 #include "daily/main_window.h"
@@ -55,6 +58,7 @@ WindowDefinition mainWindow(DailyProgram& program) {
     c.push_back(label("标签99", 1032, 711, 32, 32, "☆", 19));
     c.back().onLeftPressed = bind(program, onSkinLabelPressed);
     c.push_back(label("标签9", 528, 713, 88, 32, "导出", 19));
+    c.back().onLeftPressed = [&program](Form& form) { exportList(form, program.files); };
     c.push_back(label("标签8", 1072, 77, 81, 51, "研报数▼", 16));
     c.back().onLeftPressed = bind(program, onReportCountHeadingPressed);
     c.push_back(label("标签7", 979, 77, 69, 51, "二十日涨跌幅▼", 16));
@@ -87,9 +91,13 @@ WindowDefinition mainWindow(DailyProgram& program) {
     c.push_back(label("标签1", 46, 19, 88, 32, "资金流向", 19));
     bindImports(c.back(), program, program.fundFlowText);
     c.push_back(label("标签_关于", 1074, 711, 80, 32, "关于", 19));
+    c.back().onLeftPressed = [&program](Form& form) {
+        openAboutWindow(form, AboutVariant::Daily, program.files);
+    };
     c.push_back(label("标签_计算", 1043, 20, 110, 32, "计算", 19));
     c.back().onLeftPressed = bind(program, startComputation);
     c.push_back(label("标签0", 636, 713, 364, 32, "", 19));
+    c.back().onLeftPressed = [&program](Form& form) { toggleMusic(program.musicOn, form); };
     c.push_back(makeControl(ControlKind::ListView, "超级列表框2", 520, 136, 640, 560));
     c.back().columns = {{gbk("代码"), 100}, {gbk("名称"), 110},  {gbk("价格"), 90},
                         {gbk("涨幅"), 80},  {gbk("净流入"), 80}, {gbk("二十日"), 100},

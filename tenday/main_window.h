@@ -19,7 +19,8 @@ struct TenDayProgram {
 
     Services& services;
     FileSystem& files;
-    WindowSkin skin;  // skinNumber and the skin counter
+    WindowSkin skin;       // skinNumber and the skin counter
+    bool musicOn = false;  // the music label last started the main song
 };
 
 WindowDefinition mainWindow(TenDayProgram& program);

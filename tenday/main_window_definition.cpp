@@ -1,5 +1,8 @@
 // The controls of kestrum_xun's main window, positions relative to their parent.
+#include "common/about/about_window.h"
+#include "common/about/music_label.h"
 #include "common/charset.h"
+#include "common/export/list_exporter.h"
 #include "common/form/radio_choice.h"
 #include "tenday/main_window.h"
 
@@ -110,10 +113,15 @@ WindowDefinition mainWindow(TenDayProgram& program) {
     c.push_back(listView("超级列表框2", 570, 174, 544, 498));
 
     c.push_back(label("标签21", 576, 692, 88, 32, "导出"));
+    c.back().onLeftPressed = [&program](Form& form) { exportList(form, program.files); };
     c.push_back(label("标签0", 720, 686, 256, 40, ""));
+    c.back().onLeftPressed = [&program](Form& form) { toggleMusic(program.musicOn, form); };
     c.push_back(label("标签_皮肤", 992, 692, 32, 32, "★"));
     c.back().onLeftPressed = bind(program, onSkinLabelPressed);
     c.push_back(label("标签_关于", 1036, 692, 80, 32, "关于"));
+    c.back().onLeftPressed = [&program](Form& form) {
+        openAboutWindow(form, AboutVariant::TenDay, program.files);
+    };
     return window;
 }
 
