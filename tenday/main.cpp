@@ -1,5 +1,6 @@
 // kestrum_xun: the ten-day screener's window on the Qt backend.
 #include "common/form/form.h"
+#include "platform/curl/curl_transport.h"
 #include "platform/files/posix_file_system.h"
 #include "platform/music/fluidsynth_midi_player.h"
 #include "platform/qt/qt_application.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     application.services().setMidiPlayer(&player);
 
     kestrum::tenday::TenDayProgram program(application.services(), files);
+    program.newHttpTransport = kestrum::curlTransportFactory();
     kestrum::Form form(kestrum::tenday::mainWindow(program), application.services());
     return application.run(form);
 }

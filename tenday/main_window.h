@@ -5,6 +5,9 @@
 
 #include "common/form/window_definition.h"
 #include "common/skin/window_skin.h"
+#include "tenday/http_transport.h"
+#include "tenday/quote_list.h"
+#include "tenday/tenday_record.h"
 
 namespace kestrum {
 
@@ -21,6 +24,12 @@ struct TenDayProgram {
     FileSystem& files;
     WindowSkin skin;       // skinNumber and the skin counter
     bool musicOn = false;  // the music label last started the main song
+
+    TenDayRecords allRecords;               // the ranking as loaded at start
+    TenDayRecords batchRecords;             // the inflow batch of the last computation
+    TenDayRecords screenedRecords;          // its stocks in the change range: the right list
+    HttpTransportFactory newHttpTransport;  // the quote requests' transport; none loads nothing
+    std::string quoteBase = quoteServiceBase();
 };
 
 WindowDefinition mainWindow(TenDayProgram& program);

@@ -5,6 +5,7 @@
 #include "common/export/list_exporter.h"
 #include "common/form/radio_choice.h"
 #include "tenday/main_window.h"
+#include "tenday/screening_handlers.h"
 
 namespace kestrum::tenday {
 namespace {
@@ -103,13 +104,16 @@ WindowDefinition mainWindow(TenDayProgram& program) {
     c.back().onLeftPressed = checkRadioButton("单选框8", {"单选框6", "单选框7"});
 
     c.push_back(label("标签_计算", 997, 87, 110, 32, "计算"));
+    c.back().onLeftReleased = bind(program, computeScreening);
     c.push_back(makeControl(ControlKind::SeparatorLine, "分隔条2", 576, 135, 536, 1));
 
     c.push_back(label("标签16", 563, 144, 88, 24, "代码"));
     c.push_back(label("标签17", 671, 144, 88, 24, "名称"));
     c.push_back(label("标签18", 776, 144, 88, 24, "价格"));
     c.push_back(label("标签6", 893, 144, 67, 24, "涨幅▼"));
+    c.back().onLeftReleased = bind(program, onChangeHeadingReleased);
     c.push_back(label("标签15", 979, 144, 88, 24, "净流入▼"));
+    c.back().onLeftPressed = bind(program, computeScreening);
     c.push_back(listView("超级列表框2", 570, 174, 544, 498));
 
     c.push_back(label("标签21", 576, 692, 88, 32, "导出"));

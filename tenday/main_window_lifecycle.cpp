@@ -1,6 +1,7 @@
 #include "common/charset.h"
 #include "common/form/form.h"
 #include "tenday/main_window.h"
+#include "tenday/quote_list_handlers.h"
 
 namespace kestrum::tenday {
 namespace {
@@ -27,6 +28,7 @@ TenDayProgram::TenDayProgram(Services& services, FileSystem& files)
 
 void onMainWindowCreated(TenDayProgram& program, Form& form) {
     // The quote list is loaded and shown before the skin is read.
+    loadAndShowQuoteList(program, form);
     program.skin.load(form, program.files);
 }
 

@@ -77,8 +77,10 @@ int QtApplication::run(Form& mainForm) {
         });
     }
 
-    mainForm.fireCreated();
+    // Shown first, so a created handler that takes long can paint its progress; no input is
+    // taken before the event loop runs.
     window.show();
+    mainForm.fireCreated();
     const int result = application_->exec();
     services_.unregisterWindow(mainForm);
     return result;

@@ -133,8 +133,13 @@ void QtServices::runOnUiThread(const std::function<void()>& work) {
 }
 
 void QtServices::repaintNow(Form& form) {
-    if (QWidget* widget = windowOf(form))
-        widget->repaint();
+    QWidget* widget = windowOf(form);
+    if (widget == nullptr)
+        return;
+    // Lets the window be mapped and painted while a handler still runs; clicks and keys stay
+    // queued until the handler has returned.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    widget->repaint();
 }
 
 }  // namespace kestrum
