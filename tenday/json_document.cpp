@@ -17,6 +17,22 @@ struct JsonDocument::Value {
 
 namespace {
 
+bool isAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// Paths, codes and numbers are plain ASCII, the same in GBK and UTF-8: no conversion needed.
+std::string toUtf8(std::string_view gbkText) {
+    return isAscii(gbkText) ? std::string(gbkText) : gbkToUtf8(gbkText);
+}
+
+std::string toGbk(std::string_view utf8Text) {
+    return isAscii(utf8Text) ? std::string(utf8Text) : utf8ToGbk(utf8Text);
+}
+
 // Deeper documents are refused: every walk over a value would otherwise recurse that deep.
 constexpr int kMaxNesting = 512;
 
@@ -130,7 +146,7 @@ void fillError(JsonErrorInfo* error, const std::string& text, size_t byteOffset,
     *error = JsonErrorInfo();
     error->number = number;
     error->source = "JSON";
-    error->description = utf8ToGbk(message);
+    error->description = toGbk(message);
     size_t offset = std::min(byteOffset, text.size());
     size_t lineStart = 0;
     int line = 1;
@@ -141,7 +157,7 @@ void fillError(JsonErrorInfo* error, const std::string& text, size_t byteOffset,
         }
     }
     size_t lineEnd = text.find('\n', lineStart);
-    error->text = utf8ToGbk(text.substr(
+    error->text = toGbk(text.substr(
         lineStart, lineEnd == std::string::npos ? std::string::npos : lineEnd - lineStart));
     error->line = line;
     error->column = static_cast<std::int32_t>(offset - lineStart + 1);
@@ -149,7 +165,7 @@ void fillError(JsonErrorInfo* error, const std::string& text, size_t byteOffset,
 
 // Reads a value written by a caller: JSON text when isJson, otherwise the text itself.
 std::optional<Json> valueFrom(const std::string& gbkValue, bool isJson) {
-    std::string utf8 = gbkToUtf8(gbkValue);
+    std::string utf8 = toUtf8(gbkValue);
     if (!isJson)
         return Json(std::move(utf8));
     if (nestingDepth(utf8) > kMaxNesting)
@@ -201,7 +217,7 @@ namespace {
 // Steps of a caller's path: relative to the root, or starting with the root's name when
 // that names a value; nothing when the path cannot be read.
 std::optional<JsonPath> stepsOf(const Json& root, const std::string& gbkPath) {
-    std::string path = gbkToUtf8(gbkPath);
+    std::string path = toUtf8(gbkPath);
     const std::string_view rootName = JsonDocument::kRootName;
     if (path.compare(0, rootName.size(), rootName) == 0) {
         std::string_view rest = std::string_view(path).substr(rootName.size());
@@ -266,7 +282,7 @@ void collectValues(const Json& value, bool recursive, std::vector<std::string>& 
             if (recursive && depth < kMaxNesting)
                 collectValues(member, recursive, out, depth + 1);
         } else if (!member.is_null()) {
-            out.push_back(utf8ToGbk(plainText(member)));
+            out.push_back(toGbk(plainText(member)));
         }
     }
 }
@@ -275,7 +291,7 @@ void collectValues(const Json& value, bool recursive, std::vector<std::string>& 
 
 bool JsonDocument::parse(const std::string& text, JsonErrorInfo* error) {
     root_->json = nullptr;
-    std::string utf8 = gbkToUtf8(text);
+    std::string utf8 = toUtf8(text);
     if (error != nullptr)
         *error = JsonErrorInfo();
     if (nestingDepth(utf8) > kMaxNesting) {
@@ -298,7 +314,7 @@ bool JsonDocument::clear() {
 }
 
 std::string JsonDocument::toJson() const {
-    return utf8ToGbk(jsonText(root_->json));
+    return toGbk(jsonText(root_->json));
 }
 
 bool JsonDocument::resolvePath(std::string& path) const {
@@ -351,8 +367,8 @@ std::string JsonDocument::getText(const std::string& path, bool asJson) const {
     if (lookup.found != Found::Value)
         return std::string();
     if (asJson)
-        return utf8ToGbk(jsonText(*lookup.value));
-    return utf8ToGbk(plainText(*lookup.value));
+        return toGbk(jsonText(*lookup.value));
+    return toGbk(plainText(*lookup.value));
 }
 
 std::string JsonDocument::getJson(const std::string& path) const {
@@ -391,7 +407,7 @@ std::int32_t JsonDocument::memberNames(std::vector<std::string>& names,
     Lookup lookup = lookUpPath(root_->json, path);
     if (lookup.found == Found::Value && lookup.value->is_object())
         for (auto it = lookup.value->begin(); it != lookup.value->end(); ++it)
-            names.push_back(utf8ToGbk(it.key()));
+            names.push_back(toGbk(it.key()));
     return static_cast<std::int32_t>(names.size());
 }
 
@@ -426,10 +442,10 @@ std::string JsonDocument::getElementText(std::int32_t index, const std::string& 
     if (element == nullptr)
         return std::string();
     if (asJson)
-        return utf8ToGbk(jsonText(*element));
+        return toGbk(jsonText(*element));
     if (!element->is_string())
         return std::string();
-    return utf8ToGbk(element->get_ref<const std::string&>());
+    return toGbk(element->get_ref<const std::string&>());
 }
 
 bool JsonDocument::setValue(const std::string& path, const std::string& value, bool isJson) {
