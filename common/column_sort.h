@@ -36,6 +36,14 @@ struct ColumnSort {
     // is cut to it.
     template <typename Table>
     void operator()(Table& table, std::int64_t first, std::int64_t last) const {
+        (*this)(table, first, last, [] { return true; });
+    }
+
+    // The same, asked before each partition whether to go on: a sort that may take long (all
+    // keys equal over a huge table) can be abandoned, leaving the table in some order.
+    template <typename Table, typename KeepGoing>
+    void operator()(Table& table, std::int64_t first, std::int64_t last,
+                    KeepGoing keepGoing) const {
         if (first < 1)
             first = 1;
         if (last > static_cast<std::int64_t>(table.size()))
@@ -50,6 +58,8 @@ struct ColumnSort {
             pending.pop_back();
             if (low >= high)
                 continue;
+            if (!keepGoing())
+                return;
             const std::int32_t boundary = partition(table, low, high);
             pending.emplace_back(boundary + 1, high);
             pending.emplace_back(low, boundary - 1);

@@ -4,9 +4,9 @@
 
 namespace kestrum {
 
-ComputationOutcome computeOutcome(const ComputationInput& input, DailyRecordTable fundFlowRecords) {
+ComputationOutcome computeOutcome(const ComputationInput& input,
+                                  const std::atomic<bool>* stopRequested) {
     ComputationOutcome outcome;
-    outcome.fundFlowRecords = std::move(fundFlowRecords);
     parseFundFlowTable(input.fundFlowText, outcome.fundFlowRecords);
     mergePeriodStatsTable(input.periodStatsText, outcome.fundFlowRecords);
     mergeProfitForecastTable(input.profitForecastText, outcome.fundFlowRecords);
@@ -14,8 +14,12 @@ ComputationOutcome computeOutcome(const ComputationInput& input, DailyRecordTabl
         return outcome;
     outcome.screened = true;
     outcome.resultRecords = screenRecords(outcome.fundFlowRecords, input.range);
+    // All keys equal makes this sort quadratic; a huge table must not hold the program.
     sortByTwentyDayChange(outcome.resultRecords, 1,
-                          static_cast<std::int64_t>(outcome.resultRecords.size()));
+                          static_cast<std::int64_t>(outcome.resultRecords.size()), [stopRequested] {
+                              return stopRequested == nullptr ||
+                                     !stopRequested->load(std::memory_order_relaxed);
+                          });
     return outcome;
 }
 

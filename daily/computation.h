@@ -2,6 +2,7 @@
 // twenty-day change. Pure; the worker thread runs it on copies of the inputs.
 #pragma once
 
+#include <atomic>
 #include <string>
 
 #include "daily/daily_record.h"
@@ -24,9 +25,9 @@ struct ComputationOutcome {
     DailyRecordTable resultRecords;  // sorted by twenty-day change, smallest first
 };
 
-// `fundFlowRecords` is the table a fund-flow text without any line leaves in place. The sort
-// draws its pivots from the calling thread's generator.
+// The sort draws its pivots from the calling thread's generator. When `stopRequested` turns
+// true the sort is abandoned and the outcome is incomplete (nobody wants it any more).
 ComputationOutcome computeOutcome(const ComputationInput& input,
-                                  DailyRecordTable fundFlowRecords = {});
+                                  const std::atomic<bool>* stopRequested = nullptr);
 
 }  // namespace kestrum

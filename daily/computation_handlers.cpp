@@ -66,10 +66,11 @@ void startComputation(DailyProgram& program, Form& form) {
 
     ComputationInput input{program.fundFlowText, program.periodStatsText,
                            program.profitForecastText, chosenRange(form)};
-    auto work = [input = std::move(input), &program, &form]() -> std::function<void()> {
+    auto work = [input = std::move(input), &program,
+                 &form](const std::atomic<bool>& stopRequested) -> std::function<void()> {
         // On the fresh worker thread: its pivot generator starts at 1 every time.
         auto finished = std::make_shared<FinishedComputation>();
-        finished->outcome = computeOutcome(input);
+        finished->outcome = computeOutcome(input, &stopRequested);
         if (finished->outcome.screened) {
             finished->rows.reserve(finished->outcome.resultRecords.size());
             for (const DailyRecord& record : finished->outcome.resultRecords)

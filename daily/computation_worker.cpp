@@ -16,6 +16,7 @@ struct ComputationWorker::Channel {
     bool handing = false;     // the worker has passed its hand-over to the user-interface thread
     bool handedOver = false;  // the user-interface thread has taken it
     bool finished = false;    // the worker has nothing left to do
+    std::atomic<bool> stopRequested{false};
 };
 
 ComputationWorker::ComputationWorker()
@@ -30,7 +31,7 @@ bool ComputationWorker::start(Services& services, Work work) {
     close();
     auto channel = std::make_shared<Channel>();
     auto body = [channel, &services, work = std::move(work)] {
-        const std::function<void()> handOver = work();
+        const std::function<void()> handOver = work(channel->stopRequested);
         {
             std::lock_guard lock(channel->mutex);
             if (channel->closed) {
@@ -68,6 +69,7 @@ bool ComputationWorker::start(Services& services, Work work) {
 void ComputationWorker::close() {
     if (!channel_)
         return;
+    channel_->stopRequested = true;
     std::unique_lock lock(channel_->mutex);
     channel_->closed = true;
     if (channel_->handing && !channel_->handedOver) {

@@ -4,6 +4,7 @@
 // user-interface thread.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -14,8 +15,9 @@ class Services;
 
 class ComputationWorker {
   public:
-    // The work, run on the worker thread, returns the hand-over to run on the UI thread.
-    using Work = std::function<std::function<void()>()>;
+    // The work, run on the worker thread, returns the hand-over to run on the UI thread. It
+    // may give up early once `stopRequested` turns true: its result is not wanted then.
+    using Work = std::function<std::function<void()>(const std::atomic<bool>& stopRequested)>;
     // Starts a thread; throws std::system_error when none can be started (as std::thread does).
     using ThreadStarter = std::function<std::thread(std::function<void()>)>;
 
@@ -28,8 +30,9 @@ class ComputationWorker {
     bool start(Services& services, Work work);
 
     // User-interface thread, before the state the hand-over uses goes away: no hand-over runs
-    // after this. Waits for a computation still running. A worker already waiting for the
-    // user-interface thread to take its (now empty) hand-over is left to end on its own.
+    // after this. Asks a computation still running to stop and waits for it. A worker already
+    // waiting for the user-interface thread to take its (now empty) hand-over is left to end
+    // on its own.
     void close();
 
     void setThreadStarter(ThreadStarter starter) { startThread_ = std::move(starter); }

@@ -188,5 +188,18 @@ TEST(ColumnSort, FiveThousandEqualKeysDoNotExhaustTheStack) {
     });
 }
 
+TEST(ColumnSort, StopsWhenToldBetweenPartitions) {
+    onFreshThread([] {
+        std::vector<Item> items = itemsWithChanges(std::vector<float>(100, 1.0f));
+        int asked = 0;
+        byChangeAscending(items, 1, 100, [&asked] { return ++asked <= 3; });
+        EXPECT_EQ(asked, 4);
+        std::uint32_t afterThreeDraws = 1;
+        for (int draw = 0; draw < 3; ++draw)
+            afterThreeDraws = afterThreeDraws * 214013u + 2531011u;
+        EXPECT_EQ(PivotRandom, afterThreeDraws);  // no partition after the refusal
+    });
+}
+
 }  // namespace
 }  // namespace kestrum

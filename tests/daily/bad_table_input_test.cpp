@@ -1,0 +1,120 @@
+// Tables no exporter writes: huge, binary, UTF-16, LF-only or CR-only lines. Each gives its
+// defined result or skipped lines, and the window always comes back to idle.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "common/charset.h"
+#include "common/form/form.h"
+#include "daily/main_window.h"
+#include "support/memory_file_system.h"
+#include "support/scripted_services.h"
+
+namespace kestrum {
+namespace {
+
+std::string readExample(const std::string& name) {
+    const std::filesystem::path examples =
+        (std::filesystem::path(KESTRUM_FIXTURES_DIR) / "../../examples").lexically_normal();
+    std::ifstream file(examples / std::filesystem::u8path(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+class BadTableInput : public ::testing::Test {
+  protected:
+    BadTableInput() { form.fireCreated(); }
+    ~BadTableInput() override { services.pumpUiWork(); }
+
+    void importFile(const char* label, const std::string& bytes) {
+        const std::string path = std::string("/data/") + label + ".txt";
+        files.files[path] = bytes;
+        services.dialogAnswers = {path};
+        form.press(label);
+    }
+
+    bool idle() { return form.control("标签_计算").isEnabled(); }
+
+    ScriptedServices services;
+    MemoryFileSystem files;
+    daily::DailyProgram program{services, files};
+    Form form{daily::mainWindow(program), services};
+};
+
+TEST_F(BadTableInput, MalformedTablesGiveAnEmptyListAndIdle) {
+    const std::string period = readExample("阶段统计.txt");
+    const std::string forecast = readExample("盈利预测.txt");
+    ASSERT_FALSE(period.empty());
+    std::string binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>((i * 131 + 7) % 255 + 1);  // no zero byte
+    std::string lfOnly = readExample("资金流向.txt");
+    std::erase(lfOnly, '\r');
+    struct Case {
+        const char* name;
+        std::string fundFlow;
+    };
+    const Case cases[] = {
+        {"binary", binary},
+        {"UTF-16", std::string("\xFF\xFE\x8F\x5E\x00\x00", 6)},
+        {"LF-only lines", lfOnly},
+        {"CR-only lines", "head\r\n\r\r\n\r\r\n\r\r\n"},
+        {"numbers no one writes", "head\r\n1 A a 1e400 --5 " + gbk("1e400亿") + "\r\n2 B b " +
+                                      gbk("１２.５ ２ ０.７亿") + "\r\n"},
+    };
+    importFile("标签2", period);
+    importFile("标签3", forecast);
+    for (const Case& c : cases) {
+        importFile("标签1", c.fundFlow);
+        form.press("标签_计算");
+        ASSERT_TRUE(services.pumpUiWorkUntil([this] { return idle(); })) << c.name;
+        EXPECT_EQ(form.control("标签_计算").caption(), gbk("计算")) << c.name;
+    }
+    // The last case: 1e400亿 is an infinite inflow, full-width digits read as ASCII.
+    const Control& list = form.control("超级列表框2");
+    ASSERT_EQ(list.rowCount(), 2);
+    const int a = list.cell(0, 0) == "A" ? 0 : 1;  // equal keys: the sort decides the order
+    EXPECT_EQ(list.rows()[a],
+              (std::vector<std::string>{"A", "a", "inf", "0", "inf" + gbk("亿"), "0", "0"}));
+    EXPECT_EQ(list.rows()[1 - a],
+              (std::vector<std::string>{"B", "b", "12.5", "2", "0.7" + gbk("亿"), "0", "0"}));
+}
+
+// The whole-market sample repeated to about 50 MB: every code appears again and again, and
+// only its first row receives the other tables' figures.
+std::string fiftyMegabytes(const std::string& table) {
+    std::string text = table;
+    const std::string rows = table.substr(table.find("\r\n") + 2);
+    while (text.size() < 50'000'000)
+        text += rows;
+    return text;
+}
+
+TEST_F(BadTableInput, FiftyMegabyteTableIsComputed) {
+    const std::string flow = readExample("资金流向.txt");
+    ASSERT_FALSE(flow.empty());
+    importFile("标签1", fiftyMegabytes(flow));
+    importFile("标签2", readExample("阶段统计.txt"));
+    importFile("标签3", readExample("盈利预测.txt"));
+    form.press("标签_计算");
+    ASSERT_TRUE(services.pumpUiWorkUntil([this] { return idle(); }, std::chrono::seconds(100)));
+    EXPECT_GT(program.fundFlowRecords.size(), 400'000u);
+    EXPECT_EQ(form.control("超级列表框2").rowCount(),
+              static_cast<int>(program.resultRecords.size()));
+}
+
+TEST_F(BadTableInput, ClosingDuringAHugeComputationStopsIt) {
+    importFile("标签1", fiftyMegabytes(readExample("资金流向.txt")));
+    importFile("标签2", "head\r\n");  // every change 0: the slowest sort there is
+    importFile("标签3", "head\r\n");
+    form.press("标签_计算");
+    form.fireDestroying();  // waits for the worker, which gives up its sort
+    services.pumpUiWork();
+    EXPECT_EQ(form.control("超级列表框2").rowCount(), 0);
+    EXPECT_TRUE(program.resultRecords.empty());
+}
+
+}  // namespace
+}  // namespace kestrum
