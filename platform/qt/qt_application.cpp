@@ -38,8 +38,18 @@ class MainWindow : public FormWidget {
   public:
     using FormWidget::FormWidget;
 
+    // While the created handler runs (it may paint its progress) a close is only noted; the
+    // window closes when the handler is done.
+    void setStarting(bool starting) { starting_ = starting; }
+    bool closeRequested() const { return closeRequested_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override {
+        if (starting_) {
+            closeRequested_ = true;
+            event->ignore();
+            return;
+        }
         if (!destroyingFired_) {
             destroyingFired_ = true;
             form().fireDestroying();
@@ -49,6 +59,8 @@ class MainWindow : public FormWidget {
 
   private:
     bool destroyingFired_ = false;
+    bool starting_ = false;
+    bool closeRequested_ = false;
 };
 
 }  // namespace
@@ -80,8 +92,14 @@ int QtApplication::run(Form& mainForm) {
     // Shown first, so a created handler that takes long can paint its progress; no input is
     // taken before the event loop runs.
     window.show();
+    window.setStarting(true);
     mainForm.fireCreated();
-    const int result = application_->exec();
+    window.setStarting(false);
+    int result = 0;
+    if (window.closeRequested())
+        window.close();
+    else
+        result = application_->exec();
     services_.unregisterWindow(mainForm);
     return result;
 }
