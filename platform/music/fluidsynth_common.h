@@ -7,7 +7,8 @@ namespace kestrum {
 // the loudest passages of the programs' songs clear of clipping.
 inline constexpr double kSynthGain = 0.6;
 
-// fluidsynth reports missing devices and files on stderr; the programs stay silent instead.
-void silenceFluidSynthLog();
+// fluidsynth and ALSA report missing devices and files on stderr; the programs stay silent
+// instead.
+void silenceAudioLogs();
 
 }  // namespace kestrum

@@ -37,7 +37,7 @@ bool FluidSynthMidiPlayer::openEngine() {
         return true;
     if (engineFailed_)
         return false;
-    silenceFluidSynthLog();
+    silenceAudioLogs();
     auto engine = std::make_unique<Engine>();
     engine->settings = new_fluid_settings();
     if (!engine->settings) {

@@ -11,7 +11,7 @@ bool renderMidiToWav(std::string_view midiFile, const std::string& soundFont,
     const bool looksLikeMidi = midiFile.size() >= 14 && midiFile.substr(0, 4) == "MThd";
     if (!looksLikeMidi)
         return false;
-    silenceFluidSynthLog();
+    silenceAudioLogs();
     fluid_settings_t* settings = new_fluid_settings();
     if (!settings)
         return false;
