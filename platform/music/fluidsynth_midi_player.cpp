@@ -53,43 +53,52 @@ bool FluidSynthMidiPlayer::openEngine() {
         engineFailed_ = true;
         return false;
     }
-    for (const std::string& name : options_.audioDrivers) {
-        fluid_settings_setstr(engine->settings, "audio.driver", name.c_str());
-        engine->driver = new_fluid_audio_driver(engine->settings, engine->synth);
-        if (engine->driver)
-            break;
-    }
-    if (!engine->driver) {
-        engineFailed_ = true;
-        return false;
-    }
     engine_ = std::move(engine);
     return true;
 }
 
+bool FluidSynthMidiPlayer::openDriver() {
+    for (const std::string& name : options_.audioDrivers) {
+        fluid_settings_setstr(engine_->settings, "audio.driver", name.c_str());
+        engine_->driver = new_fluid_audio_driver(engine_->settings, engine_->synth);
+        if (engine_->driver)
+            return true;
+    }
+    return false;
+}
+
 void FluidSynthMidiPlayer::stopLocked() {
-    if (!engine_ || !engine_->player)
+    if (!engine_)
         return;
-    fluid_player_stop(engine_->player);
-    fluid_player_join(engine_->player);
-    delete_fluid_player(engine_->player);
-    engine_->player = nullptr;
-    // Cut the notes and reverb tails at once and forget the song's programs and controllers.
-    fluid_synth_all_sounds_off(engine_->synth, -1);
+    if (engine_->player) {
+        fluid_player_stop(engine_->player);
+        fluid_player_join(engine_->player);
+        delete_fluid_player(engine_->player);
+        engine_->player = nullptr;
+    }
+    // The device is held only while a song plays, so a stopped player renders nothing.
+    if (engine_->driver) {
+        delete_fluid_audio_driver(engine_->driver);
+        engine_->driver = nullptr;
+    }
+    // Forget the song's notes, programs and controllers before the next one.
     fluid_synth_system_reset(engine_->synth);
 }
 
 void FluidSynthMidiPlayer::play(const std::string& midiBytes) {
     std::lock_guard lock(mutex_);
     stopLocked();
-    if (midiBytes.empty() || !openEngine())
+    if (midiBytes.empty() || !openEngine() || !openDriver())
         return;
     fluid_player_t* player = new_fluid_player(engine_->synth);
-    if (!player)
+    if (!player) {
+        stopLocked();
         return;
+    }
     if (fluid_player_add_mem(player, midiBytes.data(), midiBytes.size()) != FLUID_OK ||
         fluid_player_set_loop(player, 1) != FLUID_OK || fluid_player_play(player) != FLUID_OK) {
         delete_fluid_player(player);
+        stopLocked();
         return;
     }
     engine_->player = player;

@@ -15,7 +15,8 @@ class FluidSynthMidiPlayer final : public MidiPlayer {
   public:
     struct Options {
         std::string soundFont = "/usr/share/sounds/sf2/default-GM.sf2";
-        // Tried in order; the first that opens is used for the life of the player.
+        // Tried in order for each song; the first that opens plays it. The device is
+        // released when the song is stopped or replaced.
         std::vector<std::string> audioDrivers = {"pulseaudio", "alsa"};
         // Where the "file" audio driver writes, when it is one of the drivers.
         std::string outputFile;
@@ -37,6 +38,7 @@ class FluidSynthMidiPlayer final : public MidiPlayer {
   private:
     struct Engine;
     bool openEngine();
+    bool openDriver();
     void stopLocked();
 
     Options options_;

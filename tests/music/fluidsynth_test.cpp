@@ -129,8 +129,13 @@ TEST(FluidSynthMidiPlayer, PlaysInTheBackgroundUntilStopped) {
 
     player.play(std::string(resources::mainSong()));  // replaces the about song
     EXPECT_TRUE(player.isPlaying());
+    ASSERT_TRUE(waitFor([&] { return fs::exists(wav) && fs::file_size(wav) > 100'000; }, 10s));
     player.stop();
     EXPECT_FALSE(player.isPlaying());
+    // Stopped means nothing is rendered any more, not even silence.
+    const auto stoppedAt = fs::file_size(wav);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(fs::file_size(wav), stoppedAt);
     player.stop();
     EXPECT_FALSE(player.isPlaying());
 }
