@@ -199,6 +199,17 @@ TEST(AboutView, ModalWindowWithPictureUsageColourAndItsSong) {
 
     EXPECT_EQ(player.calls,
               (std::vector<std::string>{"play main song", "play about song", "stop"}));
+
+    // The other skin: the usage text keeps its colour.
+    const int skinBefore = shown.program.skin.skinNumber();
+    QTest::mouseClick(shown.widget->widgetOf("标签99"), Qt::LeftButton);
+    ASSERT_NE(shown.program.skin.skinNumber(), skinBefore);
+    whileModalShows([&] { QTest::mouseClick(shown.widget->widgetOf("标签_关于"), Qt::LeftButton); },
+                    [&](QWidget* modal) {
+                        grabbed = modal->findChild<FormWidget*>()->grab().toImage();
+                        modal->close();
+                    });
+    EXPECT_TRUE(rectHasColour(grabbed, QRect(8, 12, 408, 348), colourOf(0x2A69FF), 2));
     EXPECT_EQ(static_cast<QLabel*>(shown.widget->widgetOf("标签0"))->text(),
               QStringLiteral("★Maelis翻倍啦☆"));
     shown.services.setMidiPlayer(nullptr);
