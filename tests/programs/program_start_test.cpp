@@ -72,7 +72,9 @@ Outcome startAndClose(const fs::path& executable, const fs::path& workingFolder)
     if (pid == 0) {
         if (chdir(workingFolder.c_str()) != 0)
             _exit(120);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        // On a display when there is one (the Xvfb run of these tests), offscreen otherwise.
+        if (!std::getenv("DISPLAY"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
         // Nothing answers here: a quote load fails at once instead of reaching the internet.
         setenv("KESTRUM_QUOTE_BASE", "http://127.0.0.1:9", 1);
         execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
