@@ -63,6 +63,12 @@ FormWidget::FormWidget(Form& form, QWidget* parent) : QWidget(parent), form_(for
     }
     for (const auto& [name, widget] : widgets_)
         namesOfWidgets_[widget] = name;
+    // A radio button's box reaches under the label that is its caption; the caption stays on
+    // top so that it reads whole.
+    for (const Control& control : form.controls()) {
+        if (control.kind() == ControlKind::Label || control.kind() == ControlKind::HyperlinkLabel)
+            widgets_.at(control.name())->raise();
+    }
     windowBackgroundChanged();
     form.setObserver(this);
 }

@@ -147,6 +147,12 @@ TEST(MainWindowView, EveryControlAtItsPositionWithItsFont) {
         const WindowDefinition& definition = shown->form().definition();
         EXPECT_EQ(shown->widget().size(), QSize(definition.width, definition.height));
         EXPECT_EQ(shown->widget().windowTitle().toStdString(), gbkToUtf8(definition.title));
+        // Where a caption label overlaps its radio button's box, the label is on top.
+        const QRect overlap =
+            rectInWindow(shown->form(), "单选框6") & rectInWindow(shown->form(), "标签12");
+        ASSERT_FALSE(overlap.isEmpty());
+        EXPECT_EQ(shown->widget().childAt(overlap.center()), shown->widget().widgetOf("标签12"))
+            << window.program;
         for (const ControlDefinition& control : definition.controls) {
             QWidget* widget = shown->widget().widgetOf(control.name);
             ASSERT_NE(widget, nullptr) << control.name;
