@@ -10,6 +10,10 @@
 #include <QThread>
 #include <QUrl>
 
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
 #include "common/form/form.h"
 #include "common/midi_player.h"
 #include "platform/qt/form_widget.h"
@@ -128,8 +132,26 @@ void QtServices::runOnUiThread(const std::function<void()>& work) {
         work();
         return;
     }
+    // Waited for with the standard library's own primitives (not a blocking queued call), so
+    // that thread checkers see the hand-over; the state is shared so that neither side can
+    // outlive it.
+    struct Handover {
+        std::mutex mutex;
+        std::condition_variable ran;
+        bool done = false;
+    };
+    auto handover = std::make_shared<Handover>();
     QMetaObject::invokeMethod(
-        qApp, [&work] { work(); }, Qt::BlockingQueuedConnection);
+        qApp,
+        [handover, &work] {
+            work();
+            std::lock_guard lock(handover->mutex);
+            handover->done = true;
+            handover->ran.notify_all();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock lock(handover->mutex);
+    handover->ran.wait(lock, [&] { return handover->done; });
 }
 
 void QtServices::repaintNow(Form& form) {
