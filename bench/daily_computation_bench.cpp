@@ -11,23 +11,18 @@
 #include "daily/computation.h"
 #include "daily/table_join.h"
 #include "daily/table_text.h"
+#include "support/example_tables.h"
 
 namespace {
 
 using namespace kestrum;
 
-std::string readExample(const char* name) {
-    std::ifstream file(std::filesystem::path(KESTRUM_EXAMPLES_DIR) / std::filesystem::u8path(name),
-                       std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 const ComputationInput& wholeMarket() {
     static const ComputationInput input = [] {
         ComputationInput in;
-        in.fundFlowText = readExample("资金流向.txt");
-        in.periodStatsText = readExample("阶段统计.txt");
-        in.profitForecastText = readExample("盈利预测.txt");
+        in.fundFlowText = readExampleTable("资金流向.txt");
+        in.periodStatsText = readExampleTable("阶段统计.txt");
+        in.profitForecastText = readExampleTable("盈利预测.txt");
         in.range = TwentyDayRange::AtMostZero;
         return in;
     }();
@@ -50,25 +45,6 @@ void BM_ComputeWholeMarket(benchmark::State& state) {
     state.counters["results"] = static_cast<double>(results);
 }
 BENCHMARK(BM_ComputeWholeMarket)->Unit(benchmark::kMillisecond);
-
-template <typename Apply>
-void mergeLinearly(const std::string& text, std::size_t columns, DailyRecordTable& records,
-                   Apply apply) {
-    std::vector<std::string> lines;
-    if (!splitTableLines(text, lines))
-        return;
-    for (const std::string& line : lines) {
-        const std::vector<std::string> fields = splitLineFields(line);
-        if (fields.size() < columns)
-            continue;
-        for (DailyRecord& record : records) {
-            if (record.code == fields[1]) {
-                apply(record, fields);
-                break;
-            }
-        }
-    }
-}
 
 void BM_JoinIndexed(benchmark::State& state) {
     const ComputationInput& input = wholeMarket();

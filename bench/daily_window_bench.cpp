@@ -20,17 +20,12 @@
 #include "daily/result_list.h"
 #include "platform/qt/form_widget.h"
 #include "platform/qt/qt_services.h"
+#include "support/example_tables.h"
 #include "support/memory_file_system.h"
 
 namespace {
 
 using namespace kestrum;
-
-std::string readExample(const char* name) {
-    std::ifstream file(std::filesystem::path(KESTRUM_EXAMPLES_DIR) / std::filesystem::u8path(name),
-                       std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 std::vector<ResultRowTexts> wholeMarketRows() {
     std::vector<ResultRowTexts> rows;
@@ -99,9 +94,9 @@ int main(int argc, char** argv) {
         "BM_ComputeClickToIdleOnQt",
         [&](benchmark::State& state) {
             ShownDailyWindow window(services);
-            window.program.fundFlowText = readExample("资金流向.txt");
-            window.program.periodStatsText = readExample("阶段统计.txt");
-            window.program.profitForecastText = readExample("盈利预测.txt");
+            window.program.fundFlowText = readExampleTable("资金流向.txt");
+            window.program.periodStatsText = readExampleTable("阶段统计.txt");
+            window.program.profitForecastText = readExampleTable("盈利预测.txt");
             window.form.control("编辑框1").setText(window.program.profitForecastText);
             if (window.program.fundFlowText.empty()) {
                 state.SkipWithError("sample tables not found");

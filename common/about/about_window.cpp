@@ -48,11 +48,11 @@ std::string usageText(AboutVariant variant) {
 }
 
 FontSpec font(int pixelHeight, bool bold) {
-    FontSpec spec;
-    spec.face = "微软雅黑";
-    spec.pixelHeight = pixelHeight;
-    spec.bold = bold;
-    return spec;
+    FontSpec result;
+    result.face = "微软雅黑";
+    result.pixelHeight = pixelHeight;
+    result.bold = bold;
+    return result;
 }
 
 ControlDefinition link(std::string name, int x, int y, const char* caption, const char* target) {

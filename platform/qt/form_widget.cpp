@@ -18,10 +18,10 @@
 namespace kestrum {
 namespace {
 
-QFont fontOf(const FontSpec& spec) {
-    QFont font(utf8ToQString(spec.face));
-    font.setPixelSize(spec.pixelHeight);
-    font.setBold(spec.bold);
+QFont fontOf(const FontSpec& definition) {
+    QFont font(utf8ToQString(definition.face));
+    font.setPixelSize(definition.pixelHeight);
+    font.setBold(definition.bold);
     return font;
 }
 

@@ -11,18 +11,12 @@
 #include "common/form/form.h"
 #include "daily/main_window.h"
 #include "daily/table_text.h"
+#include "support/example_tables.h"
 #include "support/memory_file_system.h"
 #include "support/scripted_services.h"
 
 namespace kestrum {
 namespace {
-
-std::string readExample(const std::string& name) {
-    const std::filesystem::path examples =
-        (std::filesystem::path(KESTRUM_FIXTURES_DIR) / "../../examples").lexically_normal();
-    std::ifstream file(examples / std::filesystem::u8path(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 class BadTableInput : public ::testing::Test {
   protected:
@@ -45,13 +39,13 @@ class BadTableInput : public ::testing::Test {
 };
 
 TEST_F(BadTableInput, MalformedTablesGiveAnEmptyListAndIdle) {
-    const std::string period = readExample("阶段统计.txt");
-    const std::string forecast = readExample("盈利预测.txt");
+    const std::string period = readExampleTable("阶段统计.txt");
+    const std::string forecast = readExampleTable("盈利预测.txt");
     ASSERT_FALSE(period.empty());
     std::string binary;
     for (int i = 0; i < 4096; ++i)
         binary += static_cast<char>((i * 131 + 7) % 255 + 1);  // no zero byte
-    std::string lfOnly = readExample("资金流向.txt");
+    std::string lfOnly = readExampleTable("资金流向.txt");
     std::erase(lfOnly, '\r');
     struct Case {
         const char* name;
@@ -109,13 +103,13 @@ std::string hugeTable(const std::string& table, bool onlyOutflowsRepeated) {
 }
 
 TEST_F(BadTableInput, HugeTableIsComputed) {
-    const std::string flow = readExample("资金流向.txt");
+    const std::string flow = readExampleTable("资金流向.txt");
     ASSERT_FALSE(flow.empty());
     // The repeated rows are outflows, so the result stays the sample's own; what this shows
     // is the reading and joining of a huge table.
     importFile("标签1", hugeTable(flow, true));
-    importFile("标签2", readExample("阶段统计.txt"));
-    importFile("标签3", readExample("盈利预测.txt"));
+    importFile("标签2", readExampleTable("阶段统计.txt"));
+    importFile("标签3", readExampleTable("盈利预测.txt"));
     form.press("标签_计算");
     ASSERT_TRUE(services.pumpUiWorkUntil([this] { return idle(); }, std::chrono::seconds(100)));
     EXPECT_GT(program.fundFlowRecords.size(), kHugeTableBytes / 125);  // rows of about 120 bytes
@@ -125,7 +119,7 @@ TEST_F(BadTableInput, HugeTableIsComputed) {
 }
 
 TEST_F(BadTableInput, ClosingDuringAHugeComputationStopsIt) {
-    importFile("标签1", hugeTable(readExample("资金流向.txt"), false));
+    importFile("标签1", hugeTable(readExampleTable("资金流向.txt"), false));
     importFile("标签2", "head\r\n");  // every change 0: the slowest sort there is
     importFile("标签3", "head\r\n");
     form.press("标签_计算");

@@ -12,43 +12,17 @@
 #include "daily/computation.h"
 #include "daily/table_join.h"
 #include "daily/table_text.h"
+#include "support/example_tables.h"
 
 namespace kestrum {
 namespace {
 
-std::string readExample(const std::string& name) {
-    // The fixtures folder need not exist, so the path is shortened before it is opened.
-    const std::filesystem::path examples =
-        (std::filesystem::path(KESTRUM_FIXTURES_DIR) / "../../examples").lexically_normal();
-    std::ifstream file(examples / std::filesystem::u8path(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-template <typename Apply>
-void mergeLinearly(const std::string& text, std::size_t columns, DailyRecordTable& records,
-                   Apply apply) {
-    std::vector<std::string> lines;
-    if (!splitTableLines(text, lines))
-        return;
-    for (const std::string& line : lines) {
-        const std::vector<std::string> fields = splitLineFields(line);
-        if (fields.size() < columns)
-            continue;
-        for (DailyRecord& record : records) {
-            if (record.code == fields[1]) {
-                apply(record, fields);
-                break;
-            }
-        }
-    }
-}
-
 class WholeMarket : public ::testing::Test {
   protected:
     void SetUp() override {
-        input.fundFlowText = readExample("资金流向.txt");
-        input.periodStatsText = readExample("阶段统计.txt");
-        input.profitForecastText = readExample("盈利预测.txt");
+        input.fundFlowText = readExampleTable("资金流向.txt");
+        input.periodStatsText = readExampleTable("阶段统计.txt");
+        input.profitForecastText = readExampleTable("盈利预测.txt");
         ASSERT_FALSE(input.fundFlowText.empty());
         ASSERT_FALSE(input.periodStatsText.empty());
         ASSERT_FALSE(input.profitForecastText.empty());

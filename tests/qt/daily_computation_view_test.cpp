@@ -18,17 +18,11 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/qt_text.h"
 #include "qt_test_support.h"
+#include "support/example_tables.h"
 #include "support/memory_file_system.h"
 
 namespace kestrum {
 namespace {
-
-std::string readExample(const std::string& name) {
-    const std::filesystem::path examples =
-        (std::filesystem::path(KESTRUM_FIXTURES_DIR) / "../../examples").lexically_normal();
-    std::ifstream file(examples / std::filesystem::u8path(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 struct DailyOnQt {
     DailyOnQt() {
@@ -37,9 +31,9 @@ struct DailyOnQt {
         form.fireCreated();
         widget->show();
         QApplication::processEvents();
-        program.fundFlowText = readExample("资金流向.txt");
-        program.periodStatsText = readExample("阶段统计.txt");
-        program.profitForecastText = readExample("盈利预测.txt");
+        program.fundFlowText = readExampleTable("资金流向.txt");
+        program.periodStatsText = readExampleTable("阶段统计.txt");
+        program.profitForecastText = readExampleTable("盈利预测.txt");
         form.control("编辑框1").setText(program.profitForecastText);
     }
     bool idle() const { return form.control("标签_计算").isEnabled(); }
