@@ -10,6 +10,7 @@
 #include "common/form/services.h"
 #include "daily/result_list.h"
 #include "daily/result_rows.h"
+#include "support/example_tables.h"
 
 namespace {
 
@@ -40,24 +41,8 @@ WindowDefinition listWindow() {
     return window;
 }
 
-DailyRecordTable wholeMarketResult() {
-    DailyRecordTable table;
-    for (int i = 0; i < 5500; ++i) {
-        DailyRecord record;
-        record.code = std::to_string(600000 + i);
-        record.name = gbk("浦发银行");
-        record.price = 7.5f + static_cast<float>(i % 97) * 0.37f;
-        record.change = -3.21f + static_cast<float>(i % 13);
-        record.netInflow = 0.51f + static_cast<float>(i % 211) * 0.123f;
-        record.twentyDayChange = -12.3456789f + static_cast<float>(i % 41);
-        record.reportCount = i % 37;
-        table.push_back(record);
-    }
-    return table;
-}
-
 void BM_ResultRowTexts(benchmark::State& state) {
-    const DailyRecordTable table = wholeMarketResult();
+    const DailyRecordTable table = syntheticResultRecords(5500);
     for (auto _ : state) {
         std::vector<ResultRowTexts> rows;
         rows.reserve(table.size());
@@ -72,7 +57,7 @@ void BM_ShowResultRows(benchmark::State& state) {
     NoServices services;
     Form form(listWindow(), services);
     std::vector<ResultRowTexts> rows;
-    for (const DailyRecord& record : wholeMarketResult())
+    for (const DailyRecord& record : syntheticResultRecords(5500))
         rows.push_back(resultRowTexts(record));
     for (auto _ : state)
         daily::showResultRows(form, rows);
@@ -82,7 +67,7 @@ BENCHMARK(BM_ShowResultRows)->Unit(benchmark::kMillisecond);
 void BM_ShowResultRecords(benchmark::State& state) {
     NoServices services;
     Form form(listWindow(), services);
-    const DailyRecordTable table = wholeMarketResult();
+    const DailyRecordTable table = syntheticResultRecords(5500);
     for (auto _ : state)
         daily::showResultRecords(form, table);
 }
